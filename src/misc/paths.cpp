@@ -1,0 +1,85 @@
+#include "misc/paths.h"
+
+#include <system_error>
+
+namespace ks {
+namespace fs = std::filesystem;
+
+fs::path ToFsPath(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string FromFsPath(const fs::path& path) {
+  const std::u8string s = path.u8string();
+  return std::string(s.begin(), s.end());
+}
+
+bool EndsWithSeparator(std::string_view path) {
+  if (path.empty()) return false;
+  const char last = path.back();
+#ifdef _WIN32
+  return last == '\\' || last == '/';
+#else
+  return last == '/';
+#endif
+}
+
+std::string WithTrailingSeparator(std::string path) {
+  if (!EndsWithSeparator(path)) path += NativeSeparator;
+  return path;
+}
+
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+#ifndef _WIN32
+// The entry of `folder` spelled like `name` apart from case; the exact spelling wins.
+std::string FindNoCase(const std::string& folder, std::string_view name) {
+  std::error_code ec;
+  const fs::path base = ToFsPath(folder.empty() ? std::string(".") : folder);
+  if (fs::exists(base / ToFsPath(std::string(name)), ec)) return std::string(name);
+  std::string found;
+  for (fs::directory_iterator it(base, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string entry = FromFsPath(it->path().filename());
+    if (EqualsNoCase(entry, name)) {
+      if (found.empty() || entry < found) found = entry;  // stable choice when several differ in case
+    }
+  }
+  return found.empty() ? std::string(name) : found;
+}
+#endif
+
+}  // namespace
+
+std::string JoinGamePath(const std::string& folder, std::initializer_list<std::string_view> components) {
+  std::string path = folder;
+  bool first = true;
+  for (std::string_view c : components) {
+    if (!first) path += NativeSeparator;
+    first = false;
+#ifdef _WIN32
+    path += c;  // Windows file names ignore case already
+#else
+    path += FindNoCase(path, c);
+#endif
+  }
+  return path;
+}
+
+std::string JoinFile(const std::string& folder, std::string_view name) {
+  std::string path = folder;
+  if (!EndsWithSeparator(path)) path += NativeSeparator;
+  path += name;
+  return path;
+}
+
+}  // namespace ks
