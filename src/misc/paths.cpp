@@ -2,6 +2,10 @@
 
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace ks {
 namespace fs = std::filesystem;
 
@@ -74,6 +78,29 @@ std::string JoinGamePath(const std::string& folder, std::initializer_list<std::s
   }
   return path;
 }
+
+#ifdef _WIN32
+namespace {
+std::string Convert(const std::string& in, UINT from, UINT to) {
+  if (in.empty()) return {};
+  const int wlen = MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+  if (wlen <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(wlen), L'\0');
+  MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), wide.data(), wlen);
+  const int len = WideCharToMultiByte(to, 0, wide.data(), wlen, nullptr, 0, nullptr, nullptr);
+  if (len <= 0) return {};
+  std::string out(static_cast<std::size_t>(len), '\0');
+  WideCharToMultiByte(to, 0, wide.data(), wlen, out.data(), len, nullptr, nullptr);
+  return out;
+}
+}  // namespace
+
+std::string PathToFileText(const std::string& utf8) { return Convert(utf8, CP_UTF8, CP_ACP); }
+std::string PathFromFileText(const std::string& bytes) { return Convert(bytes, CP_ACP, CP_UTF8); }
+#else
+std::string PathToFileText(const std::string& utf8) { return utf8; }
+std::string PathFromFileText(const std::string& bytes) { return bytes; }
+#endif
 
 std::string JoinFile(const std::string& folder, std::string_view name) {
   std::string path = folder;

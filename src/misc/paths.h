@@ -32,6 +32,11 @@ std::string WithTrailingSeparator(std::string path);
 // in any spelling is used as given.
 std::string JoinGamePath(const std::string& folder, std::initializer_list<std::string_view> components);
 
+// A path as it is stored in the tool's own text files: in the encoding the file system uses, the
+// ANSI code page on Windows and UTF-8 elsewhere. A character the code page cannot hold becomes '?'.
+std::string PathToFileText(const std::string& utf8);
+std::string PathFromFileText(const std::string& bytes);
+
 // Joins a folder without trailing separator (the program folder) and one file name.
 std::string JoinFile(const std::string& folder, std::string_view name);
 
