@@ -15,6 +15,15 @@
 #include "support/temp_dir.h"
 
 namespace ks {
+
+// Readable failures: the fields, the name in C escapes.
+static void PrintTo(const FavRecord& f, std::ostream* os) {
+  *os << "{Armor " << f.Armor << ", Pack " << f.Pack << ", Gren " << f.Gren << ", Weapon";
+  for (WeaponCode w : f.Weapon) *os << ' ' << w;
+  *os << ", Name " << ::testing::PrintToString(f.Name) << " (" << f.Name.size() << " bytes), LoadoutText "
+      << ::testing::PrintToString(f.LoadoutText) << "}";
+}
+
 namespace {
 
 using namespace std::string_literals;
