@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "misc/file_exists.h"
+#include "misc/paths.h"
 #include "misc/text_file.h"
 #include "model/messages.h"
 #include "support/fake_platform.h"
@@ -74,6 +74,8 @@ struct ExchangeTest : ::testing::Test {
   AppState state;
 
   std::string text(Msg id) const { return std::string(Text(id, state.Lang)); }
+  // The name a dialog answer of this folder becomes.
+  std::string kjz(const std::string& name) const { return ExchangeFileName(dir.file(name)); }
   std::string notice(Msg id, const std::string& tail) const { return text(id) + "\r\n" + tail; }
 };
 
@@ -120,8 +122,8 @@ TEST(ExchangeFormatTest, ChosenNameBecomesAnExchangeFileName) {
 
 TEST_F(ExchangeTest, PickFileAsksInTheCurrentLanguage) {
   platform.pickAnswers = {dir.file("a"), dir.file("b"), "", dir.file("missing")};
-  EXPECT_EQ(PickFile(false, LangEnglish, platform), dir.file("A.KJZ"));
-  EXPECT_EQ(PickFile(false, LangGerman, platform), dir.file("B.KJZ"));
+  EXPECT_EQ(PickFile(false, LangEnglish, platform), kjz("a"));
+  EXPECT_EQ(PickFile(false, LangGerman, platform), kjz("b"));
   EXPECT_EQ(PickFile(false, LangEnglish, platform), "") << "cancelled";
   EXPECT_EQ(PickFile(true, LangEnglish, platform), "") << "must exist but does not";
 
@@ -145,7 +147,7 @@ TEST_F(ExchangeTest, ExportWritesHeaderAndFixedWidthLines) {
   state.Favs = AllKinds();
   platform.pickAnswers = {dir.file("mine.kjz")};
   ExportExchangeFile(state, window, platform);
-  const std::string path = dir.file("MINE.KJZ");
+  const std::string path = kjz("mine.kjz");
   EXPECT_EQ(ReadAll(path), ReadAll(KITSMITH_TEST_DATA "/store/all_kinds.KJZ"));
   EXPECT_EQ(window.calls, std::vector<std::string>{"notice " + notice(Msg::FileExported, path)});
   EXPECT_EQ(state.Favs, AllKinds());
@@ -174,9 +176,8 @@ TEST_F(ExchangeTest, RoundTripKeepsWhatTheFileCannotHold) {
   expected[3].Armor = 3;  // armour 0 travels as the five-slot kind
   for (int i = 5; i < FavCount; ++i) expected[static_cast<std::size_t>(i)].Armor = 3;
   EXPECT_EQ(state.Favs, expected);
-  EXPECT_EQ(window.calls,
-            (std::vector<std::string>{"notice Erfolgreich importiert aus \r\n" + dir.file("ROUND.KJZ"),
-                                      "refresh", "showfav"}));
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"notice Erfolgreich importiert aus \r\n" + kjz("round"),
+                                                    "refresh", "showfav"}));
 }
 
 TEST_F(ExchangeTest, ImportReadsEachLineByPosition) {
@@ -202,7 +203,7 @@ TEST_F(ExchangeTest, ImportReadsEachLineByPosition) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string path = dir.file("CASE.KJZ");
+    const std::string path = kjz("CASE.KJZ");
     WriteAll(path, ExchangeFile({c.line}));
     state.Favs.fill(old);
     test::RecordingWindow win;
@@ -218,9 +219,12 @@ TEST_F(ExchangeTest, ImportReadsEachLineByPosition) {
 TEST_F(ExchangeTest, ShortOrStrangeFilesStopWithTheErrorNotice) {
   const FavRecord old = Fav(2, 9, 9, {9, 9, 9, 6, 7}, "old");
   const FavRecord zero = Fav(3, 0, 0, {0, 0, 0, 0, 0}, "");
+  // Every byte value but CR, repeated to 10 MB: one line of binary data.
+  std::string block;
+  for (int b = 0; b < 256; ++b) block += b == '\r' ? '\n' : static_cast<char>(b);
   std::string tenMegabytes;
-  for (int i = 0; tenMegabytes.size() < 10u << 20; ++i) tenMegabytes += static_cast<char>((i * 7) % 256 | 1);
-  for (char& ch : tenMegabytes) ch = ch == '\r' ? '\n' : ch;  // one line, no CR anywhere
+  tenMegabytes.reserve(10u << 20);
+  while (tenMegabytes.size() < 10u << 20) tenMegabytes += block;
 
   struct Case {
     const char* what;
@@ -241,7 +245,7 @@ TEST_F(ExchangeTest, ShortOrStrangeFilesStopWithTheErrorNotice) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string path = dir.file("CASE.KJZ");
+    const std::string path = kjz("CASE.KJZ");
     WriteAll(path, c.bytes);
     state.Favs.fill(old);
     test::RecordingWindow win;
@@ -264,7 +268,7 @@ TEST_F(ExchangeTest, ShortOrStrangeFilesStopWithTheErrorNotice) {
 TEST_F(ExchangeTest, CancelDoesNothing) {
   state.Favs = AllKinds();
   const auto cwd = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
+  std::filesystem::current_path(ToFsPath(dir.path()));
   platform.pickAnswers = {"", ""};
   ExportExchangeFile(state, window, platform);
   ImportExchangeFile(state, window, platform);
@@ -299,13 +303,12 @@ TEST_F(ExchangeTest, MissingFileIsAnErrorAndChangesNothing) {
   platform.pickAnswers = {dir.file("nothing")};
   ImportExchangeFile(state, window, platform);
   EXPECT_EQ(state.Favs, AllKinds());
-  EXPECT_EQ(window.calls,
-            std::vector<std::string>{
-                "notice " + notice(Msg::FileFailed, dir.file("NOTHING.KJZ") + ": cannot be opened")});
+  EXPECT_EQ(window.calls, std::vector<std::string>{
+                              "notice " + notice(Msg::FileFailed, kjz("nothing") + ": cannot be opened")});
 }
 
 TEST_F(ExchangeTest, FailedExportKeepsTheOldFile) {
-  const std::string path = dir.file("OLD.KJZ");
+  const std::string path = kjz("OLD.KJZ");
   const std::string previous = ExchangeFile({"01#05#03#01#02#03#previous"});
   state.Favs = AllKinds();
   const WriteFault faults[] = {
@@ -336,7 +339,7 @@ TEST_F(ExchangeTest, FailedExportKeepsTheOldFile) {
 }
 
 TEST_F(ExchangeTest, ExportRefusesValuesThatWouldShiftTheLine) {
-  const std::string path = dir.file("OLD.KJZ");
+  const std::string path = kjz("OLD.KJZ");
   struct Case {
     const char* what;
     FavRecord fav;

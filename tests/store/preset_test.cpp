@@ -233,7 +233,8 @@ TEST_F(PresetTest, HugeFilesLoadWholeWithoutHanging) {
   std::string bytes = " 2\r\n" + bigName + "\r\n 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n";
   // 10 MB of trailing lines, CR-only and binary, after the nine that count.
   std::string tail;
-  for (int i = 0; tail.size() < 10u << 20; ++i) tail += std::string(1000, static_cast<char>(i % 256)) + '\r';
+  tail.reserve(10u << 20);
+  for (int i = 0; tail.size() < 10u << 20; ++i) tail.append(1000, static_cast<char>(i % 256)).push_back('\r');
   WriteAll(path(), bytes + tail);
   LoadPreset(state, window, platform);
   EXPECT_TRUE(window.notices.empty());
