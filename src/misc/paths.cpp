@@ -35,6 +35,7 @@ std::string WithTrailingSeparator(std::string path) {
 
 namespace {
 
+#ifndef _WIN32
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -45,7 +46,6 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-#ifndef _WIN32
 // The entry of `folder` spelled like `name` apart from case; the exact spelling wins.
 std::string FindNoCase(const std::string& folder, std::string_view name) {
   std::error_code ec;
