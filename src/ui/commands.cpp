@@ -1,4 +1,5 @@
 // The command buttons: import from and export to the game, the preset, the exchange files.
+#include "prefs/import_export.h"
 #include "store/exchange.h"
 #include "store/preset.h"
 #include "ui/editor.h"
@@ -6,12 +7,20 @@
 namespace ks::ui {
 
 void Editor::cmdImport_Click() {
-  // wired when the game-preferences import lands
+  LockControls();
+  platform_.pumpEventsOnce();
+  ImportFavs(state_, *this, platform_);
+  form_.lstFav.enabled = true;
+  form_.cmdImport.enabled = true;
+  form_.cmdExport.enabled = true;
+  // The list was refilled without a selection, so selecting entry 0 raises its Click, which makes
+  // favourite 0 current and unlocks the window. After a failed import the list is empty and
+  // nothing is selected.
+  form_.lstFav.select(0);
+  ShowFav();
 }
 
-void Editor::cmdExport_Click() {
-  // wired when the game-preferences export lands
-}
+void Editor::cmdExport_Click() { ExportFavs(state_, *this, platform_); }
 
 void Editor::cmdSavePre_Click() { SavePreset(state_, *this, platform_); }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "editor_fixture.h"
 
@@ -59,6 +60,17 @@ TEST_F(EditorFixture, TwoNoticesInARowEachWaitForTheirOwnOk) {
   EXPECT_EQ(f.lblError.caption, "two");
   EXPECT_EQ(platform.beeps, 2);
   EXPECT_TRUE(platform.actions.empty());
+}
+
+TEST_F(EditorFixture, NoticeHeadingFollowsTheLanguage) {
+  for (auto [lang, heading] : {std::pair{LangGerman, "[ HINWEIS ]"}, std::pair{LangEnglish, "[ NOTICE ]"}}) {
+    state.Lang = lang;
+    editor.ApplyLanguage();
+    thenPressOk();
+    editor.ShowNotice("text");
+    EXPECT_EQ(f.lblError2.caption, heading);
+    EXPECT_EQ(f.cmdErrorOK.caption, "OK ?");
+  }
 }
 
 TEST_F(EditorFixture, AfterANoticeEveryWeaponPictureIsEnabledAndTheBlinkRuns) {
