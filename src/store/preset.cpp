@@ -15,6 +15,7 @@
 namespace ks {
 namespace {
 
+// The window keeps CurrentFav within the table; a stray index must not reach past it.
 bool ValidFav(const AppState& state) { return state.CurrentFav >= 0 && state.CurrentFav < FavCount; }
 
 void Notice(WindowOps& window, Msg id, LangIndex lang) { window.ShowNotice(std::string(Text(id, lang))); }
@@ -51,9 +52,10 @@ void SavePreset(AppState& state, WindowOps& window, Platform& platform) {
 }
 
 void LoadPreset(AppState& state, WindowOps& window, Platform& platform) {
+  if (!ValidFav(state)) return;
   const std::string path = PresetPath(platform);
   std::optional<LineReader> reader = LineReader::Open(path);
-  if (!reader || !ValidFav(state)) {
+  if (!reader) {
     Notice(window, Msg::PresetMissing, state.Lang);
     return;
   }
