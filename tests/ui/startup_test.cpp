@@ -11,7 +11,6 @@
 #include "misc/paths.h"
 #include "misc/text_file.h"
 #include "model/messages.h"
-#include "prefs/import_export.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "ui/editor.h"
@@ -242,6 +241,7 @@ TEST_F(StartupTest, StoredSettingsThatCannotBeRewrittenTellEveryStartAndGoOn) {
 
 TEST_F(StartupTest, UnreadableFavouritesLeaveTheWindowOpenWithNothingSelected) {
   WriteAll(settings(), SettingsBytes("E", game + Sep));
+  const std::string good = ReadAll(prefs);
   WriteAll(prefs, "// not the game's favourites\r\n");
   Launch();
   EXPECT_EQ(notices, std::vector<std::string>{Say(Msg::ImportFailed, LangEnglish)});
@@ -264,9 +264,17 @@ TEST_F(StartupTest, UnreadableFavouritesLeaveTheWindowOpenWithNothingSelected) {
   const std::string broken = ReadAll(prefs);
   notices.clear();
   PressOkOnNotices(2);
-  ExportFavs(state, editor, platform);
+  f.cmdExport.click();
   EXPECT_EQ(ReadAll(prefs), broken);
   EXPECT_EQ(notices, std::vector<std::string>{Say(Msg::ImportFailed, LangEnglish)});
+
+  // The player repairs the file and imports again.
+  WriteAll(prefs, good);
+  f.cmdImport.click();
+  EXPECT_EQ(f.lstFav.items.size(), 20u);
+  EXPECT_TRUE(editor.FavSelected);
+  EXPECT_TRUE(f.cmbPack.enabled);
+  EXPECT_EQ(f.txtName.text(), state.Favs[0].Name);
 }
 
 TEST_F(StartupTest, LanguageRoundTripRestoresEveryEnglishText) {
