@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -87,6 +88,16 @@ void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
   ASSERT_NE(w, nullptr);
   QTest::mouseClick(w, button, {}, w->rect().center());
   Settle();
+}
+
+// Types like a keyboard that can produce any character, one key press per character.
+void Type(QWidget* w, const QString& text) {
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(w, &release);
+  }
 }
 
 void SaveShot(QWidget* w, const std::string& name) {
@@ -219,9 +230,20 @@ TEST(QtView, StartsOnTheSampleAndMirrorsTheModel) {
 
   // The about icon blinks through the 250 ms timer.
   const auto before = t.editor->BlinkState;
-  QTest::qWait(300);
-  EXPECT_NE(t.editor->BlinkState, before);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return t.editor->BlinkState != before; }, 1000));
   ExpectMirrors(t);
+
+  bool aboutShown = false;
+  t.platform->onWait.push_back([&] {
+    aboutShown = t.w("frmAbout")->isVisible();
+    ExpectMirrors(t);
+    SaveShot(t.view.get(), "about");
+    Click(t.w("cmdAboutDone"));
+  });
+  Click(t.w("imgAbout"));
+  EXPECT_TRUE(aboutShown);
+  EXPECT_FALSE(t.w("frmAbout")->isVisible());
+  EXPECT_TRUE(t.w("lstFav")->isEnabled());
 }
 
 TEST(QtView, GermanWindowFollowsTheLanguage) {
@@ -243,6 +265,126 @@ TEST(QtView, GermanWindowFollowsTheLanguage) {
   EXPECT_TRUE(t.unexpectedNotices.empty());
   EXPECT_NE(t.settingsText().find("Lang=E"), std::string::npos);
   ExpectMirrors(t);
+}
+
+TEST(QtView, EditsAFavouriteWithRealClicksAndExportsIt) {
+  Tool t;
+  const std::string original = test::ReadAll(t.prefs);
+
+  auto* list = t.as<QListWidget>("lstFav");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+  Settle();
+  EXPECT_EQ(t.state.CurrentFav, 1);
+  EXPECT_EQ(t.as<QLineEdit>("txtName")->text().toStdString(), "Light Defense");
+
+  Click(t.w("picArmor"));
+  for (int k = 0; k < 3; ++k) EXPECT_TRUE(t.w("picDrop(" + std::to_string(k) + ")")->isVisible()) << k;
+  ExpectMirrors(t);
+  SaveShot(t.view.get(), "palette_armour");
+  Click(t.w("picDrop(2)"));
+  EXPECT_EQ(t.state.current().Armor, ArmorJuggernaut);
+  EXPECT_FALSE(t.w("picDrop(0)")->isVisible());
+
+  Click(t.w("picWeapon(0)"));
+  EXPECT_TRUE(t.w("picDrop(9)")->isVisible());
+  EXPECT_FALSE(t.w("lstFav")->isEnabled());
+  ExpectMirrors(t);
+  SaveShot(t.view.get(), "palette_weapon");
+  Click(t.w("picDrop(1)"));
+  EXPECT_EQ(t.state.current().Weapon[0], 2);  // chaingun
+
+  // The pack from the drop-down list, picked in its popup.
+  auto* packs = t.as<QComboBox>("cmbPack");
+  packs->showPopup();
+  QAbstractItemView* popup = packs->view();
+  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {},
+                    popup->visualRect(packs->model()->index(4, 0)).center());
+  Settle();
+  EXPECT_EQ(t.state.current().Pack, 4);  // shield pack
+  ExpectMirrors(t);
+
+  std::string noticeText;
+  t.answerNoticeWithOk([&] {
+    noticeText = t.form().lblError.caption;
+    EXPECT_TRUE(t.w("frmError")->isVisible());
+    EXPECT_FALSE(t.w("cmdExport")->isEnabled());
+    ExpectMirrors(t);
+    SaveShot(t.view.get(), "notice_export");
+  });
+  Click(t.w("cmdExport"));
+  EXPECT_EQ(noticeText, "Your config has been exported successfully !");
+  EXPECT_TRUE(t.unexpectedNotices.empty());
+  EXPECT_FALSE(t.w("frmError")->isVisible());
+  EXPECT_TRUE(t.w("cmdExport")->isEnabled());
+
+  const std::string written = test::ReadAll(t.prefs);
+  const auto line = written.find("$pref::Favorite1 = \"");
+  ASSERT_NE(line, std::string::npos);
+  const std::string fav1 = written.substr(line, written.find('\r', line) - line);
+  EXPECT_NE(fav1.find("armor\\tJuggernaut\\tweapon\\tChaingun\\t"), std::string::npos) << fav1;
+  EXPECT_NE(fav1.find("Shield Pack"), std::string::npos) << fav1;
+  EXPECT_NE(written.find("$pref::FavNames0 = \"\\c2Scout Sniper\";"), std::string::npos);
+  EXPECT_EQ(test::ReadAll(t.programDir.file("ClientPrefs_BACKUP.cs")), original);
+}
+
+TEST(QtView, TypedNamesAreLimitedAndStoredAsWindowsBytes) {
+  Tool t;
+  auto* name = t.as<QLineEdit>("txtName");
+  name->setFocus();
+  QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+  Type(name, QStringLiteral("Caf\u00e9 \u03a9 ABCDEFGHIJKLMNOP"));
+  Settle();
+  // Eighteen characters at most; é is one Windows byte, Ω has none and becomes '?'.
+  EXPECT_EQ(t.state.Favs[0].Name, "Caf\xE9 ? ABCDEFGHIJK");
+  EXPECT_EQ(name->text(), QStringLiteral("Caf\u00e9 ? ABCDEFGHIJK"));
+  EXPECT_EQ(t.as<QListWidget>("lstFav")->item(0)->text(), QStringLiteral("01 : Caf\u00e9 ? ABCDEFGHIJK"));
+  EXPECT_EQ(t.as<QListWidget>("lstFav")->currentRow(), 0);
+
+  // A longer name put in by the program is shown whole; typing cannot lengthen it, deleting works.
+  const std::string longName = "Twenty-five characters!!!";
+  t.state.Favs[0].Name = longName;
+  t.editor->ShowFav();
+  t.view->sync();
+  EXPECT_EQ(name->text().toStdString(), longName);
+  QTest::keyClick(name, Qt::Key_End);
+  QTest::keyClick(name, Qt::Key_X);
+  Settle();
+  EXPECT_EQ(t.state.Favs[0].Name, longName);
+  QTest::keyClick(name, Qt::Key_Backspace);
+  Settle();
+  EXPECT_EQ(t.state.Favs[0].Name, longName.substr(0, 24));
+  ExpectMirrors(t);
+}
+
+TEST(QtView, OnlyTheBackgroundMovesTheWindow) {
+  Tool t;
+  struct Press {
+    const char* where;  // nullptr: the bare background
+    Qt::MouseButton button;
+    int drags;
+  };
+  const Press presses[] = {
+      {nullptr, Qt::LeftButton, 1},     {nullptr, Qt::RightButton, 1},  {"lblDesc", Qt::LeftButton, 0},
+      {"cmdImport", Qt::LeftButton, 0}, {"shpDrop", Qt::LeftButton, 0},
+  };
+  for (const Press& p : presses) {
+    SCOPED_TRACE(p.where ? p.where : "background");
+    const int before = t.platform->drags;
+    if (p.where) {
+      QTest::mousePress(t.w(p.where), p.button, {}, QPoint(2, 2));
+      QTest::mouseRelease(t.w(p.where), p.button, {}, QPoint(2, 2));
+    } else {
+      // Between the list and the favourite view nothing but the background picture lies.
+      QTest::mousePress(t.view.get(), p.button, {}, QPoint(236, 300));
+      QTest::mouseRelease(t.view.get(), p.button, {}, QPoint(236, 300));
+    }
+    Settle();
+    EXPECT_EQ(t.platform->drags - before, p.drags);
+  }
+  EXPECT_EQ(t.view->cursor().shape(), Qt::SizeAllCursor);
+  EXPECT_EQ(t.w("cmdImport")->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(t.w("picDrop(0)")->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_TRUE(t.unexpectedNotices.empty());
 }
 
 }  // namespace
