@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "app/language.h"
 #include "editor_fixture.h"
 #include "model/rules.h"
 
@@ -38,6 +39,17 @@ TEST(MainFormTest, EveryControlHasAUniqueNameAndFramesComeFirst) {
   EXPECT_GT(f.frmAbout.z, f.picWeapon(4).z);
   EXPECT_GT(f.frmError.z, f.frmError2.z);
   EXPECT_GT(f.frmError2.z, f.frmAbout.z);
+}
+
+TEST(MainFormTest, DesignCaptionsAreTheLanguageTablesOnes) {
+  MainForm f;
+  ASSERT_FALSE(lang::DesignCaptions().empty());
+  for (const lang::DesignText& t : lang::DesignCaptions()) {
+    const Control* c = f.find(std::string(t.control));
+    ASSERT_NE(c, nullptr) << t.control;
+    EXPECT_EQ(c->caption, t.caption) << t.control;
+  }
+  EXPECT_TRUE(f.cmbPack.items.empty() && f.cmbGren.items.empty());
 }
 
 struct ArmourCase {
