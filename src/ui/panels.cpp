@@ -45,8 +45,13 @@ void Editor::ShowNotice(const std::string& text) {
     platform_.waitUntil([&wait] { return wait.done; });
     PanelDone = false;
   }
-  // A notice that was shown before this one and has not been answered yet comes back.
-  if (!notices_.empty() && !notices_.back()->done) ShowNoticePanel(notices_.back()->text);
+  // A notice that was shown before this one and has not been answered yet comes back; an about
+  // panel still open keeps the controls locked.
+  if (!notices_.empty() && !notices_.back()->done) {
+    ShowNoticePanel(notices_.back()->text);
+  } else if (about_ && !about_->done && form_.frmAbout.visible) {
+    LockControls();
+  }
 }
 
 void Editor::cmdErrorOK_Click() {
@@ -65,8 +70,13 @@ void Editor::imgAbout_Click() {
   LockControls();
   f.frmAbout.visible = true;
   // There is one about panel: while its wait is pending, a further click only beeps, and the one
-  // press of "WHO CARES ?" closes it.
-  if (about_) return;
+  // press of "WHO CARES ?" closes it. A wait already told to end (the read-me notice replaced the
+  // panel) goes on waiting, since the panel is open again.
+  if (about_) {
+    about_->done = false;
+    about_->silent = false;
+    return;
+  }
 
   AboutWait wait;
   about_ = &wait;

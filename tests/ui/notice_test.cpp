@@ -175,6 +175,7 @@ TEST_F(EditorFixture, NoticeDuringTheAboutPanelLeavesItOpen) {
   then([&] {
     EXPECT_TRUE(f.frmAbout.visible);
     EXPECT_TRUE(editor.AboutWaitPending());
+    EXPECT_FALSE(f.lstFav.enabled);  // the about panel still holds the window
     f.cmdAboutDone.click();
   });
   f.imgAbout.click();
@@ -197,6 +198,24 @@ TEST_F(EditorFixture, SilentEndOfTheAboutWaitAfterANoticeInsteadOfThePanel) {
   EXPECT_FALSE(editor.PanelDone);
   EXPECT_TRUE(f.lstFav.enabled);
   EXPECT_EQ(platform.beeps, 2);  // the click and the notice; no closing beep
+}
+
+TEST_F(EditorFixture, AboutReopenedDuringTheReadmeNoticeStaysOpen) {
+  f.lstFav.select(0);
+  then([&] {
+    editor.EndAboutWaitSilently();
+    editor.ShowNotice("read-me missing");
+  });
+  then([&] { f.imgAbout.click(); });  // during the notice
+  thenPressOk();
+  then([&] {
+    EXPECT_TRUE(f.frmAbout.visible);
+    f.cmdAboutDone.click();
+  });
+  f.imgAbout.click();
+  EXPECT_FALSE(f.frmAbout.visible);
+  EXPECT_EQ(platform.beeps, 4);  // opened, notice, opened again, closed
+  EXPECT_TRUE(platform.actions.empty());
 }
 
 TEST_F(EditorFixture, AnUnansweredNoticeComesBackAfterANestedOne) {
