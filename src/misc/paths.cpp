@@ -9,9 +9,7 @@
 namespace ks {
 namespace fs = std::filesystem;
 
-fs::path ToFsPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+fs::path ToFsPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 std::string FromFsPath(const fs::path& path) {
   const std::u8string s = path.u8string();
@@ -87,10 +85,13 @@ std::string Convert(const std::string& in, UINT from, UINT to) {
   if (wlen <= 0) return {};
   std::wstring wide(static_cast<std::size_t>(wlen), L'\0');
   MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), wide.data(), wlen);
-  const int len = WideCharToMultiByte(to, 0, wide.data(), wlen, nullptr, 0, nullptr, nullptr);
+  // Without WC_NO_BEST_FIT_CHARS the code page's "best fit" would turn a character it lacks into a
+  // look-alike: a fullwidth backslash into a real folder separator, "Ł" into "L". It must be '?'.
+  const DWORD flags = to == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int len = WideCharToMultiByte(to, flags, wide.data(), wlen, nullptr, 0, nullptr, nullptr);
   if (len <= 0) return {};
   std::string out(static_cast<std::size_t>(len), '\0');
-  WideCharToMultiByte(to, 0, wide.data(), wlen, out.data(), len, nullptr, nullptr);
+  WideCharToMultiByte(to, flags, wide.data(), wlen, out.data(), len, nullptr, nullptr);
   return out;
 }
 }  // namespace

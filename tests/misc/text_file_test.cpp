@@ -109,6 +109,36 @@ TEST(AtomicTextWriterTest, EveryFailureKeepsTheOldBytesAndIsReported) {
   }
 }
 
+TEST(AtomicTextWriterTest, WrittenBytesReadBackByteForByte) {
+  // Every byte value, a lone LF, a lone CR and Ctrl-Z: a text-mode stream anywhere would turn LF
+  // into CR LF, drop CRs or stop reading at Ctrl-Z.
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  test::TempDir dir;
+  const std::string path = dir.file("bytes.cs");
+  AtomicTextWriter w;
+  ASSERT_TRUE(w.Open(path));
+  ASSERT_TRUE(w.WriteRaw(all));
+  ASSERT_TRUE(
+      w.WriteRaw("a\nb\rc\x1A"
+                 "d"));
+  ASSERT_TRUE(w.WriteLine("\xE4\x80 line"));
+  ASSERT_TRUE(w.Commit()) << w.Error();
+  const std::string expected = all +
+                               "a\nb\rc\x1A"
+                               "d\xE4\x80 line\r\n";
+  EXPECT_EQ(ReadFileBytes(path), expected);
+  EXPECT_EQ(test::ReadAll(path), expected);
+
+  auto reader = LineReader::Open(path);
+  ASSERT_TRUE(reader.has_value());
+  std::string line, last;
+  while (reader->ReadLine(line)) last = line;
+  EXPECT_EQ(last,
+            "c\x1A"
+            "d\xE4\x80 line");
+}
+
 TEST(AtomicTextWriterTest, FaultHitsOnlyTheChosenFile) {
   test::TempDir dir;
   WriteFaultScope scope({WriteFault::At::AfterBytes, 0, 28, 1});
