@@ -179,17 +179,22 @@ void Editor::lstFav_Click() {
   ShowFav();
 }
 
+// The three editing handlers store nothing while no favourite is chosen: after an import that
+// failed, a notice unlocks these controls, and an edit would land in favourite 0 unseen.
 void Editor::txtName_Change() {
+  if (!FavSelected) return;
   state_.current().Name = form_.txtName.text();
   RefreshFavList();
 }
 
 void Editor::cmbGren_Click() {
+  if (!FavSelected) return;
   state_.current().Gren = static_cast<GrenCode>(form_.cmbGren.value());
   ShowFav();
 }
 
 void Editor::cmbPack_Click() {
+  if (!FavSelected) return;
   const auto picked = static_cast<PackCode>(form_.cmbPack.value());
   state_.current().Pack = picked;
   const PickResult result = CheckPackPick(state_.current(), picked);

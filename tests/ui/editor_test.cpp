@@ -221,6 +221,18 @@ TEST_F(EditorFixture, NothingChangesBeforeTheFirstFavouriteIsSelected) {
   EXPECT_FALSE(f.picPack.visible);
   EXPECT_FALSE(f.imgAbout.enabled);
   EXPECT_EQ(fav(0).Weapon, (Weapons{1, 2, 3, 4, 5}));
+
+  // A notice unlocks the editing controls even now; what the user then picks or types must not
+  // land in favourite 0, which nobody has chosen.
+  thenPressOk();
+  editor.ShowNotice("any");
+  f.cmbPack.select(8);
+  f.cmbGren.select(4);
+  f.txtName.setText("typed");
+  EXPECT_EQ(fav(0).Pack, 3);
+  EXPECT_EQ(fav(0).Gren, 2);
+  EXPECT_EQ(fav(0).Name, "Zed");
+  EXPECT_EQ(f.lstFav.items, entries);
 }
 
 struct DamagedCase {
