@@ -27,7 +27,8 @@ inline void Require(bool ok, const char* what) {
 inline const std::string& Scratch() {
   static const std::string dir = [] {
     std::error_code ec;
-    std::filesystem::path base = std::filesystem::exists("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+    std::filesystem::path base =
+        std::filesystem::exists("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
     base /= "kitsmith-fuzz-" + std::to_string(::getpid());
     std::filesystem::create_directories(base);
     return base.string();

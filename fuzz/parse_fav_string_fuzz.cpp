@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!ParseFavString(fav)) return 0;
   fuzz::Require(fav.Armor >= 0 && fav.Armor <= 3, "armour is 0..3");
   for (WeaponCode w : fav.Weapon) fuzz::Require(w >= 0 && w <= 10, "weapons are codes");
-  fuzz::Require(fav.Pack >= 0 && fav.Pack <= 17 && fav.Gren >= 0 && fav.Gren <= 5, "pack and grenade are codes");
+  fuzz::Require(fav.Pack >= 0 && fav.Pack <= 17 && fav.Gren >= 0 && fav.Gren <= 5,
+                "pack and grenade are codes");
   if (fav.Armor == 0) return 0;
   FavRecord again;
   again.LoadoutText = ComposeFavString(fav);
