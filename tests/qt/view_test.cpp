@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -354,6 +355,23 @@ TEST(QtView, TypedNamesAreLimitedAndStoredAsWindowsBytes) {
   Settle();
   EXPECT_EQ(t.state.Favs[0].Name, longName.substr(0, 24));
   ExpectMirrors(t);
+}
+
+TEST(QtView, AWaitingNoticeSleepsInsteadOfSpinning) {
+  Tool t;
+  std::clock_t cpuStart = 0, cpuEnd = 0;
+  t.platform->onWait.push_back([&] {
+    cpuStart = std::clock();
+    QTimer::singleShot(500, [&] {
+      cpuEnd = std::clock();
+      Click(t.w("cmdErrorOK"));
+    });
+  });
+  t.editor->ShowNotice("Wait for me");
+  const double cpuMs = 1000.0 * static_cast<double>(cpuEnd - cpuStart) / CLOCKS_PER_SEC;
+  // A loop that woke itself would burn the whole half second.
+  EXPECT_LT(cpuMs, 100.0);
+  EXPECT_FALSE(t.w("frmError")->isVisible());
 }
 
 TEST(QtView, OnlyTheBackgroundMovesTheWindow) {

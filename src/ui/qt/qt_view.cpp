@@ -393,21 +393,34 @@ void QtView::restack() {
 }
 
 void QtView::sync() {
+  // Only what changed is touched: a wait syncs on every pass, and any widget update would wake it
+  // again at once.
   const QSize size = toPixels(0, 0, form_.width, form_.height).size();
   if (this->size() != size) setFixedSize(size);
-  if (form_.caption != captionApplied_ || windowIcon().isNull()) {
+  if (!windowApplied_ || form_.caption != captionApplied_) {
     setWindowTitle(QString::fromStdString(form_.caption));
     captionApplied_ = form_.caption;
-    if (form_.icon != Pic::None) {
-      QIcon icon;
-      for (int px : {16, 32, 48, 64, 128}) icon.addPixmap(pictures_.get(form_.icon, QSize(px, px), 1));
-      setWindowIcon(icon);
-    }
   }
-  setCursor(pictures_.cursor(form_.cursor, devicePixelRatioF()));
+  if (!windowApplied_ || form_.icon != iconApplied_) {
+    QIcon icon;
+    if (form_.icon != Pic::None) {
+      for (int px : {16, 32, 48, 64, 128}) icon.addPixmap(pictures_.get(form_.icon, QSize(px, px), 1));
+    }
+    setWindowIcon(icon);
+    iconApplied_ = form_.icon;
+  }
+  if (!windowApplied_ || form_.cursor != cursorApplied_) {
+    setCursor(pictures_.cursor(form_.cursor, devicePixelRatioF()));
+    cursorApplied_ = form_.cursor;
+  }
+  if (windowApplied_ && (form_.background != backgroundApplied_ || !(form_.back == backApplied_))) update();
+  backgroundApplied_ = form_.background;
+  backApplied_ = form_.back;
+  windowApplied_ = true;
+
   for (auto& item : items_) {
-    const QSignalBlocker block(item->widget ? static_cast<QObject*>(item->widget)
-                                            : static_cast<QObject*>(item->timer));
+    QObject* target = item->widget ? static_cast<QObject*>(item->widget) : static_cast<QObject*>(item->timer);
+    const QSignalBlocker block(target);
     syncItem(*item);
   }
   restack();
@@ -419,7 +432,6 @@ void QtView::sync() {
     }
     show();
   }
-  update();
 }
 
 void QtView::paintEvent(QPaintEvent*) {

@@ -57,7 +57,12 @@ class QtView : public QWidget {
   bool centred_ = false;
   bool manualMove_ = false;
   QPoint moveOffset_;
+  bool windowApplied_ = false;
   std::string captionApplied_;
+  Pic iconApplied_ = Pic::None;
+  Cursor cursorApplied_ = Cursor::Default;
+  Pic backgroundApplied_ = Pic::None;
+  Rgb backApplied_;
   int pendingEdits_ = 0;
 };
 
