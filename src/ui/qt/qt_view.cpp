@@ -344,6 +344,9 @@ void QtView::syncItem(Item& item) {
         case Kind::Image: look.fill = false; break;
         case Kind::Shape: look.fill = c->filled; break;
         case Kind::Frame: look.fill = true; break;
+        // Our pictures have soft, transparent edges that are meant to show what lies behind them,
+        // so a picture box's back colour shows only while it holds no picture.
+        case Kind::Picture: look.fill = !c->transparent && c->picture == Pic::None; break;
         default: look.fill = !c->transparent; break;
       }
       look.border = ToQColor(c->borderColour);
