@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -355,6 +356,34 @@ TEST(QtView, TypedNamesAreLimitedAndStoredAsWindowsBytes) {
   Settle();
   EXPECT_EQ(t.state.Favs[0].Name, longName.substr(0, 24));
   ExpectMirrors(t);
+}
+
+TEST(QtView, ExportsAnExchangeFileUnderANameTypedInTheFileDialog) {
+  Tool t;
+  QString title;
+  // The dialog is modal: answer it from the event loop once it is up, as a person would.
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    poll.stop();
+    title = dialog->windowTitle();
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    QTest::keyClicks(name, QStringLiteral("traded.KJZ"));
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  poll.start(20);
+  std::string noticeText;
+  t.answerNoticeWithOk([&] { noticeText = t.form().lblError.caption; });
+  Click(t.w("cmdExpFile"));
+  EXPECT_EQ(title.toStdString(), "Select a File");
+  // The exchange files' own rules spell the name in capitals.
+  const std::string file = t.programDir.file("TRADED.KJZ");
+  EXPECT_EQ(noticeText.rfind("Successfully exported to ", 0), 0u) << noticeText;
+  EXPECT_NE(noticeText.find(file), std::string::npos) << noticeText;
+  EXPECT_NE(test::ReadAll(file).find("Light Defense"), std::string::npos);
+  EXPECT_TRUE(t.unexpectedNotices.empty());
 }
 
 TEST(QtView, AWaitingNoticeSleepsInsteadOfSpinning) {
