@@ -18,17 +18,22 @@ def settings(folder):
         f.write("".join(l + "\r\n" for l in lines).encode())
 
 
-def run(exe, runs=15):
-    times, rss = [], []
+def once(exe):
+    t0 = time.perf_counter()
+    p = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(p.pid, 0)
+    if status != 0:
+        sys.exit(f"{exe} failed with status {status}")
+    return time.perf_counter() - t0, usage.ru_maxrss
+
+
+def run(exes, runs=21):
+    # Alternating, so that a busy moment of the machine falls on both alike.
+    samples = {exe: [] for exe in exes}
     for _ in range(runs):
-        t0 = time.perf_counter()
-        p = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        _, status, usage = os.wait4(p.pid, 0)
-        times.append(time.perf_counter() - t0)
-        rss.append(usage.ru_maxrss)
-        if status != 0:
-            sys.exit(f"{exe} failed with status {status}")
-    return statistics.median(times), statistics.median(rss)
+        for exe in exes:
+            samples[exe].append(once(exe))
+    return [(statistics.median(t for t, _ in samples[e]), statistics.median(m for _, m in samples[e])) for e in exes]
 
 
 probe_dir = os.path.join(work, "probe")
@@ -36,8 +41,7 @@ os.makedirs(probe_dir)
 shown = os.path.join(probe_dir, "kitsmith_shown")
 shutil.copy(os.path.join(build, "kitsmith_shown"), shown)
 settings(probe_dir)
-bare_t, bare_m = run(os.path.join(build, "bare_window"))
-tool_t, tool_m = run(shown)
+(bare_t, bare_m), (tool_t, tool_m) = run([os.path.join(build, "bare_window"), shown])
 print(f"bare window shown:        {bare_t * 1000:7.1f} ms  peak {bare_m / 1024:6.1f} MiB")
 print(f"favourite 0 shown:        {tool_t * 1000:7.1f} ms  peak {tool_m / 1024:6.1f} MiB")
 print(f"start-up ratio:           {tool_t / bare_t:7.2f} x   memory ratio {tool_m / bare_m:.2f} x")
