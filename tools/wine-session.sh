@@ -11,7 +11,8 @@ log="${WINEPREFIX}.log"
 case "${1:-}" in
   start)
     mkdir -p "$WINEPREFIX"
-    if ! { wineserver -p && wine cmd.exe /c exit; } </dev/null >"$log" 2>&1; then
+    # A server left running by an interrupted run would refuse the new one: end it first.
+    if ! { wineserver -k 2>/dev/null || true; wineserver -p && wine cmd.exe /c exit; } </dev/null >"$log" 2>&1; then
       cat "$log" >&2
       echo "wine-session: cannot start Wine with the prefix $WINEPREFIX" >&2
       exit 1
