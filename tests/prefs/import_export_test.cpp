@@ -347,7 +347,7 @@ class Immutable {
   bool ok_ = false;
 };
 
-TEST_F(ExportFailureTest, UnwritableProgramFolderStopsAtTheBackup) {
+TEST_F(ExportFailureTest, PosixOnly_UnwritableProgramFolderStopsAtTheBackup) {
   Immutable guard(platform.folder);
   if (!guard.ok()) GTEST_SKIP() << "chattr +i is not available here; the unwritable folder cannot be made";
   Export();
