@@ -20,6 +20,7 @@
 #include "support/fake_platform.h"
 #include "support/recording_window.h"
 #include "support/temp_dir.h"
+#include "ui/editor.h"
 
 namespace ks {
 namespace {
@@ -76,13 +77,18 @@ std::vector<WritePath> Paths() {
          ExportExchangeFile(e.state, e.window, e.platform);
        },
        [](Env& e) { return StartsWith(e.window.notices.back(), Text(Msg::FileExported, e.state.Lang)); }},
-      {"settings", [](Env& e) { return std::vector<std::string>{SettingsPath(e.platform)}; },
+      {"settings (language list)", [](Env& e) { return std::vector<std::string>{SettingsPath(e.platform)}; },
        [](Env& e) {
-         // The language list's handler turns a failed write into its notice.
-         if (!SaveSettings(e.state, e.platform))
-           e.window.ShowNotice(std::string(Text(Msg::SettingsNotWritten, e.state.Lang)));
-         else
-           e.window.ShowNotice("saved");
+         // The editor's own language handler writes the file and shows its notice on failure.
+         ui::Editor editor(e.state, e.platform);
+         editor.form().cmbLang.add("ENGLISH");
+         editor.form().cmbLang.add("DEUTSCH");
+         const int beeps = e.platform.beeps;
+         e.platform.actions.push_back([&editor] { editor.form().cmdErrorOK.click(); });
+         editor.form().cmbLang.select(e.state.Lang == LangEnglish ? LangGerman : LangEnglish);
+         e.platform.actions.clear();
+         EXPECT_LE(e.platform.beeps - beeps, 1) << "one notice at most";
+         e.window.ShowNotice(e.platform.beeps > beeps ? editor.form().lblError.caption : "saved");
        },
        [](Env& e) { return e.window.notices.back() == "saved"; }},
   };

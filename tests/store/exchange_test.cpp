@@ -10,18 +10,11 @@
 #include "misc/text_file.h"
 #include "model/messages.h"
 #include "support/fake_platform.h"
+#include "support/print_fav.h"
 #include "support/recording_window.h"
 #include "support/temp_dir.h"
 
 namespace ks {
-
-// Readable failures: the fields, the name in C escapes.
-static void PrintTo(const FavRecord& f, std::ostream* os) {
-  *os << "{Armor " << f.Armor << ", Pack " << f.Pack << ", Gren " << f.Gren << ", Weapon";
-  for (WeaponCode w : f.Weapon) *os << ' ' << w;
-  *os << ", Name " << ::testing::PrintToString(f.Name) << " (" << f.Name.size() << " bytes), LoadoutText "
-      << ::testing::PrintToString(f.LoadoutText) << "}";
-}
 
 namespace {
 
